@@ -9,8 +9,8 @@ int main()
     // Zero, not indeterminate: input that ends early or fails leaves them unread.
     int dividend = 0;
     int divisor = 0;
-    int quotient = 0;
-    int remainder = 0;
+    int quotient = 0;   // cppcheck-suppress [variableScope, unreadVariable]
+    int remainder = 0;  // cppcheck-suppress [variableScope, unreadVariable]
 
     std::cin >> dividend >> divisor;
 
