@@ -32,5 +32,17 @@ foreach(pkg IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND "${CPACK_VELQUIN_AR}" rcD "${pkg}" ${members} WORKING_DIRECTORY "${dir}"
                     COMMAND_ERROR_IS_FATAL ANY)
     file(REMOVE_RECURSE "${dir}")
+  elseif(pkg MATCHES "\\.tar\\.gz$")
+    # A source tree's modes follow the umask and its order the file system:
+    # pack it again by name, with neutral owners and modes.
+    set(dir "${pkg}.tree")
+    file(REMOVE_RECURSE "${dir}")
+    file(ARCHIVE_EXTRACT INPUT "${pkg}" DESTINATION "${dir}")
+    file(GLOB top RELATIVE "${dir}" "${dir}/*")
+    execute_process(COMMAND tar --format=gnu --sort=name --owner=0 --group=0 --numeric-owner
+                            --mode=go=u-w --mtime=@${CPACK_VELQUIN_EPOCH} -cf - ${top}
+                    COMMAND gzip -9n
+                    WORKING_DIRECTORY "${dir}" OUTPUT_FILE "${pkg}" COMMAND_ERROR_IS_FATAL ANY)
+    file(REMOVE_RECURSE "${dir}")
   endif()
 endforeach()
