@@ -1,16 +1,26 @@
 # SPDX-FileCopyrightText: The velquin authors
 # SPDX-License-Identifier: MIT
 #
-# Read by cpack for each package: once before packaging, as the project's
-# config file, and once after, as a post-build script (CPACK_PACKAGE_FILES
-# then names what was built).
-if(NOT DEFINED CPACK_PACKAGE_FILES)
-  # Every timestamp in a package is the source's own, so that two builds of
-  # one commit give the same bytes.
+# Read by cpack three times for each package: as the project's config file
+# before anything is staged, as a pre-build script once the files are
+# staged, and as a post-build script (CPACK_PACKAGE_FILES then names what
+# was built). Its work is to make two builds of one commit give the same
+# bytes: every timestamp is the source's own.
+if(NOT CPACK_TEMPORARY_DIRECTORY)
   set(ENV{SOURCE_DATE_EPOCH} "${CPACK_VELQUIN_EPOCH}")
   # The lintian override means nothing outside a .deb.
   if(NOT CPACK_GENERATOR STREQUAL "DEB")
     list(REMOVE_ITEM CPACK_COMPONENTS_ALL deb)
+  endif()
+  return()
+endif()
+
+if(NOT DEFINED CPACK_PACKAGE_FILES)
+  # rpmbuild only clamps times later than SOURCE_DATE_EPOCH, and a file
+  # from the source tree may be older.
+  if(CPACK_GENERATOR STREQUAL "RPM")
+    execute_process(COMMAND find "${CPACK_TEMPORARY_DIRECTORY}" -exec touch -h -d @${CPACK_VELQUIN_EPOCH} {} +
+                    COMMAND_ERROR_IS_FATAL ANY)
   endif()
   return()
 endif()
