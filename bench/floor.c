@@ -1,5 +1,3 @@
-/* SPDX-FileCopyrightText: The velquin authors
- * SPDX-License-Identifier: MIT */
 /* The floor: the least a process can do for this job, read standard input
  * and write one line. */
 #include <unistd.h>

@@ -1,5 +1,3 @@
-/* SPDX-FileCopyrightText: The velquin authors
- * SPDX-License-Identifier: MIT */
 /* spawn ROUNDS INPUT -- CMD [ARG...] [-- CMD [ARG...]]...
  * Runs every command ROUNDS times, interleaved, each with INPUT on standard
  * input, standard output on /dev/null and an empty environment. Prints a line

@@ -1,5 +1,3 @@
-# SPDX-FileCopyrightText: The velquin authors
-# SPDX-License-Identifier: MIT
 # Cross build for the Debian architecture VELQUIN_ARCH (the cache variable,
 # else ARCH in the environment) with Debian's cross compiler, tested under
 # qemu's user-mode emulator.

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: The velquin authors
-// SPDX-License-Identifier: MIT
 // velquin: divide two integers read from standard input, with remainder.
 #include <cerrno>
 #include <climits>

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: The velquin authors
-// SPDX-License-Identifier: MIT
 // velquin_silent: divide two integers read from standard input, with
 // remainder; a divisor of zero or less gets no answer at all.
 #include <cerrno>
