@@ -1,6 +1,5 @@
-# Cross build for the Debian architecture VELQUIN_ARCH (the cache variable,
-# else ARCH in the environment) with Debian's cross compiler, tested under
-# qemu's user-mode emulator.
+# Cross build for the Debian architecture VELQUIN_ARCH (the cache variable, else ARCH in the
+# environment) with Debian's cross compiler, tested under qemu's user-mode emulator.
 if(NOT VELQUIN_ARCH)
   set(VELQUIN_ARCH $ENV{ARCH} CACHE STRING "Debian architecture to build for")
 endif()
