@@ -1,4 +1,7 @@
-/* The floor: the least a process can do for this job, read standard input
+/* SPDX-FileCopyrightText: 2026 The velquin authors
+ * SPDX-License-Identifier: MIT
+ *
+ * The floor: the least a process can do for this job, read standard input
  * and write one line. */
 #include <unistd.h>
 int main(void)
