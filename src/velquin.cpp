@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velquin authors
+// SPDX-License-Identifier: MIT
 // velquin: divide two integers read from standard input, with remainder.
 #include <cerrno>
 #include <climits>

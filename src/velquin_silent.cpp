@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The velquin authors
+// SPDX-License-Identifier: MIT
 // velquin_silent: divide two integers read from standard input, with
 // remainder; a divisor of zero or less gets no answer at all.
 #include <cerrno>
