@@ -35,7 +35,7 @@ if(EXISTS ${own_gcc}/libstdc++.a AND EXISTS ${own_libc}/libc.a)
   set(CMAKE_EXE_LINKER_FLAGS_INIT "-B${own_gcc}/ -B${own_libc}/")
   set(CMAKE_CROSSCOMPILING_EMULATOR ${qemu})
 else()
-  message(WARNING "No libc6-dev:${VELQUIN_ARCH} and libstdc++-${gcc_version}-dev:${VELQUIN_ARCH}: "
+  message(STATUS "No libc6-dev:${VELQUIN_ARCH} and libstdc++-${gcc_version}-dev:${VELQUIN_ARCH}: "
                   "linking with the cross compiler's private copies")
   set(CMAKE_CROSSCOMPILING_EMULATOR ${qemu} -L /usr/${triplet})
 endif()
