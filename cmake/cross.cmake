@@ -21,22 +21,19 @@ set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${cpu})
 set(CMAKE_CXX_COMPILER ${triplet}-g++)
 
-# The cross compiler finds its own private copies of the C library and GCC's runtime first. Where
-# that machine's own packages are installed beside this one's, the start files and libraries are
-# taken from them instead, so that a program carries what Debian ships, and fixes, for that
-# machine.
+# The cross compiler finds its own private copies of the C library and GCC's runtime first. The
+# start files and libraries are taken from that machine's own packages instead, installed beside
+# this one's, so that a program carries what Debian ships, and fixes, for that machine.
 execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../packaging/machine ${VELQUIN_ARCH} qemu
                 OUTPUT_VARIABLE qemu OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../packaging/machine ${VELQUIN_ARCH} libraries
                 OUTPUT_VARIABLE own_libraries OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
-if(own_libraries)
-  string(REPLACE "\n" "/ -B" own_libraries "${own_libraries}")
-  set(CMAKE_EXE_LINKER_FLAGS_INIT "-B${own_libraries}/")
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${qemu})
-else()
-  message(STATUS "No libc6-dev:${VELQUIN_ARCH} and libstdc++-N-dev:${VELQUIN_ARCH}: "
-                  "linking with the cross compiler's private copies")
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${qemu} -L /usr/${triplet})
+if(NOT own_libraries)
+  message(FATAL_ERROR "${VELQUIN_ARCH}'s own libraries are needed: libc6-dev:${VELQUIN_ARCH} and "
+                      "libstdc++-N-dev:${VELQUIN_ARCH}, as packaging/cross-setup installs them")
 endif()
+string(REPLACE "\n" "/ -B" own_libraries "${own_libraries}")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-B${own_libraries}/")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${qemu})
